@@ -1,0 +1,1 @@
+#include "platform/audio/Mp3Frames.h"

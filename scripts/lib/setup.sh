@@ -2,7 +2,7 @@
 # Sourced by the run and test commands.
 
 CORVATTO_PACKAGES=(
-  cmake ninja-build googletest python3
+  cmake ninja-build googletest python3 python3-xlib
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine64 fonts-wine fonts-wqy-zenhei locales
   xvfb xdotool x11-utils imagemagick xcompmgr

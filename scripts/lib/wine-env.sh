@@ -12,13 +12,18 @@ corvatto_wine_env() {
   unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY ftp_proxy all_proxy ALL_PROXY no_proxy NO_PROXY
 }
 
-# corvatto_make_prefix PREFIX HOME [AUDIO_DRIVER]
-# A new prefix with real user folders under HOME, no crash dialog and a CJK font standing in for "宋体".
+# corvatto_make_prefix PREFIX [HOME] [AUDIO_DRIVER]
+# A new prefix with real user folders of its own (a shortcut never lands in the Linux home folder), no
+# crash dialog and a CJK font standing in for "宋体". HOME, when given, is where Wine keeps its links.
 corvatto_make_prefix() {
-  local prefix=$1 home=$2 audio=${3:-}
+  local prefix=$1 home=${2:-} audio=${3:-}
   corvatto_wine_env
-  mkdir -p "$home"
-  export HOME=$home WINEPREFIX=$prefix
+  if [ -n "$home" ]; then
+    mkdir -p "$home"
+    export HOME=$home
+  fi
+  export WINEPREFIX=$prefix
+  mkdir -p "$(dirname "$prefix")"
   "$CORVATTO_WINE" wineboot --init >/dev/null 2>&1
   "$CORVATTO_WINESERVER" -w
 

@@ -1,36 +1,14 @@
 #include "app/ClipList.h"
-#include "platform/Win32.h"
+#include "tests/app/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 namespace corvatto {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A folder of its own under the temporary directory, removed with everything in it.
-class TemporaryFolder {
-public:
-    TemporaryFolder()
-    {
-        path_ = fs::temp_directory_path() / ("corvatto-clips-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                             std::to_string(counter_++));
-        fs::create_directories(path_);
-    }
-    ~TemporaryFolder() { fs::remove_all(path_); }
-
-    const fs::path& path() const { return path_; }
-    void AddFile(const std::wstring& name) const { std::ofstream(path_ / name) << "data"; }
-    void AddFolder(const std::wstring& name) const { fs::create_directory(path_ / name); }
-
-private:
-    static inline int counter_ = 0;
-    fs::path path_;
-};
+using testing::TemporaryFolder;
 
 std::vector<std::wstring> Sorted(std::vector<std::wstring> names)
 {
@@ -45,7 +23,7 @@ TEST(ClipList, ListsOnlyMp3FilesInAnyCase)
     folder.AddFile(L"B.MP3");
     folder.AddFolder(L"x.mp3");
     folder.AddFile(L"d.txt");
-    EXPECT_EQ(Sorted(ListClips(folder.path().wstring())), (std::vector<std::wstring>{L"B.MP3", L"a.mp3"}));
+    EXPECT_EQ(Sorted(ListClips(folder.wpath())), (std::vector<std::wstring>{L"B.MP3", L"a.mp3"}));
 }
 
 TEST(ClipList, KeepsNamesOutsideTheAnsiCodePage)
@@ -53,13 +31,13 @@ TEST(ClipList, KeepsNamesOutsideTheAnsiCodePage)
     TemporaryFolder folder;
     const std::wstring name = L"\u0175\u2603 \u96C6\u5408.mp3"; // ŵ☃ 集合.mp3
     folder.AddFile(name);
-    EXPECT_EQ(ListClips(folder.path().wstring()), std::vector<std::wstring>{name});
+    EXPECT_EQ(ListClips(folder.wpath()), std::vector<std::wstring>{name});
 }
 
 TEST(ClipList, EmptyOrMissingDirectoryListsNothing)
 {
     TemporaryFolder folder;
-    EXPECT_TRUE(ListClips(folder.path().wstring()).empty());
+    EXPECT_TRUE(ListClips(folder.wpath()).empty());
     EXPECT_TRUE(ListClips((folder.path() / L"missing").wstring()).empty());
 }
 

@@ -20,6 +20,17 @@ INSPECTOR = Path(os.environ.get("CORVATTO_INSPECTOR", "build/x86_64/tests/e2e/wi
 CLIPS = Path(os.environ.get("CORVATTO_CLIPS", "build/x86_64/tests/e2e/clips"))
 WINE_EXEC = os.environ.get("CORVATTO_WINE_EXEC", "scripts/lib/wine-exec")
 SINK = os.environ.get("CORVATTO_SINK", "corvatto_sink")
+SKIN_ENGINES = Path(os.environ.get("CORVATTO_SKIN_ENGINES", "build/x86_64/tests/app"))
+
+
+def prefix_folder(*parts):
+    """A folder of the test's Wine prefix, as a Linux path."""
+    return Path(os.environ["WINEPREFIX"], "drive_c", *parts)
+
+
+def desktop_folder():
+    users = [user for user in prefix_folder("users").iterdir() if user.name != "Public"]
+    return users[0] / "Desktop"
 
 
 def windows_path(path):

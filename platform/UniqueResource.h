@@ -67,6 +67,20 @@ struct GdiObjectTraits {
     static void Close(Type object) { DeleteObject(object); }
 };
 
+struct GlobalMemoryTraits {
+    using Type = HGLOBAL;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type memory) { GlobalFree(memory); }
+};
+
+// A COM interface pointer; releasing drops this owner's reference.
+template <typename Interface>
+struct ComObjectTraits {
+    using Type = Interface*;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type object) { object->Release(); }
+};
+
 struct WindowTraits {
     using Type = HWND;
     static Type Invalid() { return nullptr; }
@@ -83,6 +97,7 @@ using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFile = UniqueResource<FileHandleTraits>;
 using UniqueFind = UniqueResource<FindHandleTraits>;
 using UniqueFont = UniqueResource<GdiObjectTraits<HFONT>>;
+using UniqueGlobalMemory = UniqueResource<GlobalMemoryTraits>;
 using UniqueWindow = UniqueResource<WindowTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
 

@@ -36,7 +36,7 @@ T FromValue(Field value)
 }
 
 template <typename R>
-Field ToResult(R result)
+Field ToField(R result)
 {
     if constexpr (std::is_pointer_v<R>)
         return reinterpret_cast<Field>(result);
@@ -54,6 +54,9 @@ struct FunctionTraits<R (*)(Args...)> {
     static constexpr std::size_t arity = sizeof...(Args);
 };
 
+template <typename R, typename... Args>
+struct FunctionTraits<R (*)(Args...) noexcept> : FunctionTraits<R (*)(Args...)> {};
+
 template <auto Function, std::size_t... Index>
 Field InvokeWith(const Routine::Values& values, std::index_sequence<Index...>)
 {
@@ -63,7 +66,7 @@ Field InvokeWith(const Routine::Values& values, std::index_sequence<Index...>)
         Function(FromValue<std::tuple_element_t<Index, Parameters>>(values[Index])...);
         return 0;
     } else {
-        return ToResult(Function(FromValue<std::tuple_element_t<Index, Parameters>>(values[Index])...));
+        return ToField(Function(FromValue<std::tuple_element_t<Index, Parameters>>(values[Index])...));
     }
 }
 
@@ -72,6 +75,10 @@ Field Invoke(const Routine::Values& values)
 {
     constexpr std::size_t arity = FunctionTraits<decltype(Function)>::arity;
     static_assert(arity <= Routine::kMaxValues, "a callback takes at most ten values");
+    // What keeps the stack safe on i686, where a stdcall callee pops its own arguments: every callback
+    // is entered through an invoker of this one type, and the invoker calls the function through the
+    // function's own type, so no call passes a function more or fewer values than it declares.
+    static_assert(std::is_same_v<decltype(&Invoke<Function>), decltype(Routine::invoke)>);
     return InvokeWith<Function>(values, std::make_index_sequence<arity>{});
 }
 
@@ -94,7 +101,7 @@ Field CallRoutine(Field routine, Values... values)
     static_assert(sizeof...(Values) <= Routine::kMaxValues, "a callback is offered at most ten values");
     if (routine == 0)
         return 0;
-    Routine::Values offered{static_cast<Field>(values)...};
+    Routine::Values offered{detail::ToField(values)...};
     return FieldAs<const Routine>(routine)->invoke(offered);
 }
 

@@ -17,6 +17,7 @@ void Cleanup()
     Application& app = App();
     // The player's thread must be stopped before the process tears its threads down.
     app.clipPlayer.reset();
+    app.popupMenu.ReleaseMembers();
     app.skinEnginePath.clear();
     app.voiceDirectory.clear();
     app.announcementText.clear();

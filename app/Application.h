@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/menus/PopupMenu.h"
+
 #include <memory>
 #include <string>
 
@@ -16,6 +18,9 @@ struct Application {
     std::wstring voiceDirectory;
     std::string announcementText;
     std::string cardText;
+
+    // The framework's edit-control context menu, filled by InitFramework and shown nowhere.
+    ui::PopupMenu popupMenu;
 
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<VoiceBar> voiceBar;

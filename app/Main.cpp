@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     // Runs at the end of the message loop and on the voice bar's Exit alike.
     std::atexit(Cleanup);
     LocateSkinEngine(L"");
-    ui::InitFramework();
+    ui::InitFramework(App().popupMenu);
     App().mainWindow = MainWindow::Load();
     RunMessageLoop();
     return 0;

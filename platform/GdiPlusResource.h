@@ -3,38 +3,29 @@
 #include "platform/GdiPlus.h"
 #include "platform/UniqueResource.h"
 
+#include <memory>
+
 namespace corvatto {
 
-// Owners of GDI+ objects, each released through the flat API call that belongs to its kind.
-
-struct GdiPlusImageTraits {
-    using Type = Gdiplus::GpImage*;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type image) { Gdiplus::DllExports::GdipDisposeImage(image); }
+// Releases a GDI+ object through the flat API call that belongs to its kind.
+struct GdiPlusRelease {
+    void operator()(Gdiplus::GpBrush* brush) const { Gdiplus::DllExports::GdipDeleteBrush(brush); }
+    void operator()(Gdiplus::GpPen* pen) const { Gdiplus::DllExports::GdipDeletePen(pen); }
+    void operator()(Gdiplus::GpPath* path) const { Gdiplus::DllExports::GdipDeletePath(path); }
+    void operator()(Gdiplus::GpImage* image) const { Gdiplus::DllExports::GdipDisposeImage(image); }
+    void operator()(Gdiplus::GpGraphics* graphics) const { Gdiplus::DllExports::GdipDeleteGraphics(graphics); }
+    void operator()(Gdiplus::GpFont* font) const { Gdiplus::DllExports::GdipDeleteFont(font); }
+    void operator()(Gdiplus::GpFontFamily* family) const { Gdiplus::DllExports::GdipDeleteFontFamily(family); }
 };
 
-struct GdiPlusGraphicsTraits {
-    using Type = Gdiplus::GpGraphics*;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type graphics) { Gdiplus::DllExports::GdipDeleteGraphics(graphics); }
-};
+// The one owner of a GDI+ object: a temporary of one drawing call, or an object a routine hands over.
+template <typename GpObject>
+using GdiPlusPtr = std::unique_ptr<GpObject, GdiPlusRelease>;
 
-struct GdiPlusFontTraits {
-    using Type = Gdiplus::GpFont*;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type font) { Gdiplus::DllExports::GdipDeleteFont(font); }
-};
-
-struct GdiPlusFontFamilyTraits {
-    using Type = Gdiplus::GpFontFamily*;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type family) { Gdiplus::DllExports::GdipDeleteFontFamily(family); }
-};
-
-using UniqueGpImage = UniqueResource<GdiPlusImageTraits>;
-using UniqueGpGraphics = UniqueResource<GdiPlusGraphicsTraits>;
-using UniqueGpFont = UniqueResource<GdiPlusFontTraits>;
-using UniqueGpFontFamily = UniqueResource<GdiPlusFontFamilyTraits>;
+using UniqueGpImage = GdiPlusPtr<Gdiplus::GpImage>;
+using UniqueGpGraphics = GdiPlusPtr<Gdiplus::GpGraphics>;
+using UniqueGpFont = GdiPlusPtr<Gdiplus::GpFont>;
+using UniqueGpFontFamily = GdiPlusPtr<Gdiplus::GpFontFamily>;
 using UniqueStream = UniqueResource<ComObjectTraits<IStream>>;
 
 } // namespace corvatto

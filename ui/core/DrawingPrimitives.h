@@ -2,7 +2,7 @@
 
 #include "platform/GdiPlus.h"
 #include "ui/core/Colour.h"
-#include "ui/core/GdiPlusPtr.h"
+#include "platform/GdiPlusResource.h"
 #include "ui/core/RectRecord.h"
 
 namespace corvatto::ui {

@@ -1,7 +1,7 @@
 #include "ui/menus/CheckMarkImage.h"
 
 #include "tests/ui/core/GdiPlusTest.h"
-#include "ui/core/GdiPlusPtr.h"
+#include "platform/GdiPlusResource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,14 @@
-# corvatto_embed_file(OUTPUT_CPP NAMESPACE SYMBOL INPUT_FILE)
-# Writes a C++ source that defines `const unsigned char SYMBOL[]` with the bytes of INPUT_FILE, so the
-# program carries the file inside itself. Regenerated when the file changes.
+# corvatto_embed_file(OUTPUT_CPP NAMESPACE SYMBOL INPUT_FILE [SKIP BYTES])
+# Writes a C++ source that defines `const unsigned char SYMBOL[]` and `SYMBOLSize` with the bytes of
+# INPUT_FILE (less its first BYTES bytes), so the program carries the file inside itself. Regenerated
+# when the file changes.
 function(corvatto_embed_file output namespace symbol input)
+  cmake_parse_arguments(ARG "" "SKIP" "" ${ARGN})
+  if(NOT ARG_SKIP)
+    set(ARG_SKIP 0)
+  endif()
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
-  file(READ ${input} hex HEX)
+  file(READ ${input} hex OFFSET ${ARG_SKIP} HEX)
   string(LENGTH "${hex}" hex_length)
   math(EXPR size "${hex_length} / 2")
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")

@@ -102,8 +102,12 @@ void MainWindow::BrowseForVoiceDirectory()
 void MainWindow::SwitchToVoiceBar()
 {
     Application& app = App();
-    if (!app.voiceBar)
+    // The bar opens once, even for a press that arrives while it is being created.
+    if (!app.voiceBar && !openingVoiceBar_) {
+        openingVoiceBar_ = true;
         app.voiceBar = VoiceBar::Load();
+        openingVoiceBar_ = false;
+    }
     ShowWindow(window(), SW_HIDE);
 }
 

@@ -25,6 +25,8 @@ private:
     void BrowseForVoiceDirectory();
     void SwitchToVoiceBar();
     void ShowVoiceDirectory();
+
+    bool openingVoiceBar_ = false;
 };
 
 } // namespace corvatto

@@ -45,6 +45,10 @@ void VoiceBar::OnCreated()
     FillClipList();
     // Selecting from code raises no selection event: nothing plays until the user chooses.
     SendMessageW(control(kClipList), CB_SETCURSEL, 0, 0);
+    // The sound driver takes a moment to load: the player starts now so that the first clip is not late.
+    Application& app = App();
+    if (!app.clipPlayer)
+        app.clipPlayer = std::make_unique<ClipPlayer>();
     // The bar sits in the top-left corner above the game.
     SetWindowPos(window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -80,9 +84,8 @@ void VoiceBar::PlaySelectedClip()
     name.resize(static_cast<size_t>(length));
 
     Application& app = App();
-    if (!app.clipPlayer)
-        app.clipPlayer = std::make_unique<ClipPlayer>();
-    app.clipPlayer->Play(ClipPath(app.voiceDirectory, name));
+    if (app.clipPlayer)
+        app.clipPlayer->Play(ClipPath(app.voiceDirectory, name));
 }
 
 } // namespace corvatto

@@ -91,3 +91,13 @@ corvatto_stop_services() {
   for pid in "${CORVATTO_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   CORVATTO_PIDS=()
 }
+
+# The surroundings of the tests and benchmarks under a work folder: a virtual display, a private sound
+# server, a fresh prefix whose sound goes to that server, and a running wineserver.
+corvatto_start_test_surroundings() {
+  local work=$1
+  corvatto_start_xvfb
+  corvatto_start_pulse "$work/pulse"
+  corvatto_make_prefix "$work/prefix" "$work/home" pulse
+  corvatto_start_wineserver
+}

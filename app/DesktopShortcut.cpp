@@ -1,7 +1,7 @@
 #include "app/DesktopShortcut.h"
 
 #include "app/HotkeyText.h"
-#include "app/SpecialFolders.h"
+#include "app/ShellFolders.h"
 #include "platform/Files.h"
 #include "platform/ShellLink.h"
 #include "platform/Win32.h"

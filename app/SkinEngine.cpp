@@ -1,7 +1,7 @@
 #include "app/SkinEngine.h"
 
 #include "app/Application.h"
-#include "app/SpecialFolders.h"
+#include "app/ShellFolders.h"
 #include "platform/Files.h"
 #include "platform/Win32.h"
 

@@ -1,4 +1,4 @@
-#include "app/SpecialFolders.h"
+#include "app/ShellFolders.h"
 
 #include "platform/Win32.h"
 

@@ -86,10 +86,7 @@ std::optional<T> Given(Field value, Field given)
 {
     if (!given)
         return std::nullopt;
-    if constexpr (std::is_floating_point_v<T>)
-        return static_cast<T>(value);
-    else
-        return static_cast<T>(value);
+    return static_cast<T>(value);
 }
 
 // Ten values at most: the transition steps and kind are set through their own slots.
@@ -315,6 +312,8 @@ void Element::Destroy(Field e)
 
 void Element::ReleaseMembers(Field e)
 {
+    // An element released without being destroyed must not stay registered: its handle's cell is going.
+    UnregisterElement(e);
     ClearTextField(e, ElementField::TipText);
     ClearTextField(e, ElementField::Tag);
     ReleaseCanvas(e);

@@ -330,6 +330,7 @@ CaptionButtonList* CaptionButtonsOf(Field host)
 
 HostSize* SizeOf(Field host)
 {
+    // A host without its record (handle 0, or released) reads as size 0 x 0.
     static HostSize none;
     auto* record = Owned<HostSize>(host, size);
     return record ? record : &(none = HostSize{});
